@@ -1,0 +1,72 @@
+#include "app/Program.h"
+
+#include "app/ProgramInfo.h"
+#include "app/TfrmMain.h"
+#include "data/Prompter.h"
+#include "platform/DataFolder.h"
+#include "platform/LocaleFormats.h"
+#include "platform/QtSettingsBackend.h"
+#include "platform/QtText.h"
+#include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
+
+#include <QApplication>
+#include <QLocale>
+
+namespace orvella {
+
+Program::Program(const Setup& setup) : setup_(setup) {}
+
+Program::~Program() = default;
+
+std::optional<int> Program::start() {
+    QApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QApplication::setOrganizationName(QStringLiteral("Quillmark"));
+    QApplication::setApplicationDisplayName(QString::fromLatin1(kProgramName));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    dataFolder_ = DataFolder::locate();
+    instance_ = std::make_unique<SingleInstance>(SingleInstance::keyForDataFolder(dataFolder_));
+    if (instance_->begin() != SingleInstance::Start::Run)
+        return 0;
+
+    if (!DataFolder::prepare(dataFolder_)) {
+        errorBox("Cannot create the data folder " + fromQt(dataFolder_));
+        return 1;
+    }
+
+    SettingsBackend* backend = setup_.settings;
+    if (!backend) {
+        ownSettings_ = std::make_unique<QtSettingsBackend>();
+        backend = ownSettings_.get();
+    }
+    settings_ = std::make_unique<Settings>(*backend);
+    formats_ = formatSettingsFrom(QLocale::system());
+    const Clock& clock = setup_.clock ? *setup_.clock : systemClock_;
+
+    const bool autoStart = settings_->readBoolean("Options", "AutoStart", false);
+
+    main_ = std::make_unique<TfrmMain>(TfrmMain::Environment{fromQt(dataFolder_), *settings_, clock, formats_});
+    if (!main_->created())
+        return 1;
+
+    instance_->ready();
+    QObject::connect(instance_.get(), &SingleInstance::showRequested, main_.get(), &TfrmMain::Showcalendar1Click);
+
+    signals_ = std::make_unique<TerminationSignals>();
+    TfrmMain* window = main_.get();
+    QObject::connect(signals_.get(), &TerminationSignals::terminationRequested, window, [window] {
+        window->WMQueryEndSession();
+        window->close();
+    });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window,
+                     [window](QSessionManager&) { window->WMQueryEndSession(); });
+
+    if (autoStart)
+        window->startHidden();
+    else
+        window->show();
+    return std::nullopt;
+}
+
+} // namespace orvella

@@ -1,0 +1,33 @@
+#include "platform/TableModel.h"
+
+#include "platform/QtText.h"
+
+namespace orvella {
+
+TableModel::TableModel(Table& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
+
+int TableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max(table_.rowCount() - 1, 0);
+}
+
+int TableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.colCount(); }
+
+QVariant TableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::ToolTipRole))
+        return {};
+    return toQt(table_.cell(index.column(), tableRow(index.row())));
+}
+
+QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= table_.colCount() ||
+        table_.rowCount() < 1)
+        return {};
+    return toQt(table_.cell(section, 0));
+}
+
+void TableModel::reload() {
+    beginResetModel();
+    endResetModel();
+}
+
+} // namespace orvella
