@@ -32,25 +32,8 @@ bool rowVisible(const Table& table, int row, const TaskVisibility& filter) {
     return filter.visible(table.cell(StoreCol::Done, row), table.cell(StoreCol::Category, row));
 }
 
-// Any row of `date` found by halving; -1 when none.
-int findAnyDateRow(const Table& table, int date) {
-    int low = 1;
-    int high = table.rowCount() - 1;
-    while (low <= high) {
-        const int middle = low + (high - low) / 2;
-        const long long d = rowDate(table, middle);
-        if (d == date)
-            return middle;
-        if (date < d)
-            high = middle - 1;
-        else
-            low = middle + 1;
-    }
-    return -1;
-}
-
-// The rows [first, last) of `date` in a sorted table; first == last when there are none.
-std::pair<int, int> dateRange(const Table& table, int date) {
+// The first row at or after which rows have a date not below `date`, by halving.
+int lowerBound(const Table& table, long long date) {
     int low = 1;
     int high = table.rowCount();
     while (low < high) {
@@ -60,10 +43,15 @@ std::pair<int, int> dateRange(const Table& table, int date) {
         else
             high = middle;
     }
-    int last = low;
-    while (last < table.rowCount() && rowDate(table, last) == date)
-        ++last;
-    return {low, last};
+    return low;
+}
+
+// The rows [first, last) of `date` in a sorted table; first == last when there are none.
+std::pair<int, int> dateRange(const Table& table, int date) {
+    const int first = lowerBound(table, date);
+    if (first >= table.rowCount() || rowDate(table, first) != date)
+        return {first, first};
+    return {first, lowerBound(table, static_cast<long long>(date) + 1)};
 }
 
 struct KeyedRow {
@@ -151,14 +139,9 @@ void normaliseTodoTable(Table& todo) {
 int findFirstDateRow(const Table& table, int date, const TaskVisibility& filter) {
     if (table.rowCount() < 2)
         return -1;
-    const int hit = findAnyDateRow(table, date);
-    if (hit < 0)
-        return -1;
-    // The lowest visible row of the date lies at or before the last row of that date.
-    int first = hit;
-    while (first > 1 && rowDate(table, first - 1) == date)
-        --first;
-    for (int r = first; r < table.rowCount() && rowDate(table, r) == date; ++r)
+    // Halving finds the first row of the date; the lowest visible row is at or after it.
+    const auto [first, last] = dateRange(table, date);
+    for (int r = first; r < last; ++r)
         if (rowVisible(table, r, filter))
             return r;
     return -1;

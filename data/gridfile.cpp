@@ -44,6 +44,19 @@ bool parseInt(std::string_view s, long long& value) {
 
 // A non-negative index below `limit`.
 bool parseIndex(std::string_view s, int limit, int& index) {
+    // Written files hold plain digits; anything else takes the careful path.
+    if (!s.empty() && s.size() <= 9) {
+        int v = 0;
+        std::size_t i = 0;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+            v = v * 10 + (s[i] - '0');
+        if (i == s.size()) {
+            if (v >= limit)
+                return false;
+            index = v;
+            return true;
+        }
+    }
     long long v = 0;
     if (!parseInt(s, v) || v < 0 || v >= limit)
         return false;
@@ -70,7 +83,8 @@ void decodeCell(std::string_view text, std::string& cell) {
 void appendEncodedCell(std::string& out, const std::string& text) {
     bool plain = true;
     for (const char ch : text)
-        if (ch == kCR || ch == kBS || ch == kEOF) {
+        if (static_cast<unsigned char>(ch) <= static_cast<unsigned char>(kEOF) &&
+            (ch == kCR || ch == kBS || ch == kEOF)) {
             plain = false;
             break;
         }
@@ -136,7 +150,7 @@ void parseGrid(Table& table, std::string_view bytes, const std::string& path) {
         long long rows = 0;
         if (comma == std::string_view::npos || !parseInt(line.substr(0, comma), cols) ||
             !parseInt(line.substr(comma + 1), rows) || cols < 1 || rows < 1 || cols > kMaxGridCols ||
-            rows > kMaxGridRows)
+            rows > kMaxGridRows || cols * rows > kMaxGridCells)
             throw GridFileError(corrupt);
         table.setSize(static_cast<int>(cols), static_cast<int>(rows));
     }
@@ -155,6 +169,22 @@ void parseGrid(Table& table, std::string_view bytes, const std::string& path) {
                 parseInt(rest.substr(comma + 1), width) && width >= 0 && width <= 1'000'000)
                 table.setColWidth(col, static_cast<int>(width));
             continue;
+        }
+        // Written files hold "col,row,text" with plain digits: read those without searching.
+        std::size_t at = 0;
+        int fastCol = 0;
+        int fastRow = 0;
+        while (at < line.size() && at < 9 && line[at] >= '0' && line[at] <= '9')
+            fastCol = fastCol * 10 + (line[at++] - '0');
+        if (at > 0 && at < line.size() && line[at] == ',') {
+            const std::size_t rowStart = ++at;
+            while (at < line.size() && at - rowStart < 9 && line[at] >= '0' && line[at] <= '9')
+                fastRow = fastRow * 10 + (line[at++] - '0');
+            if (at > rowStart && at < line.size() && line[at] == ',') {
+                if (fastCol < cols && fastRow < rows)
+                    decodeCell(line.substr(at + 1), table.cell(fastCol, fastRow));
+                continue;
+            }
         }
         const std::size_t first = line.find(',');
         if (first == std::string_view::npos)
@@ -200,16 +230,18 @@ std::string formatGrid(const Table& table) {
         appendNumber(out, table.colWidth(c));
         out += "\r\n";
     }
+    std::string rowPart; // ",<row>," of the row being written
     for (int r = 0; r < rows; ++r) {
+        rowPart.assign(1, ',');
+        appendNumber(rowPart, r);
+        rowPart += ',';
         for (int c = 0; c < cols; ++c) {
             const std::string& text = table.cell(c, r);
             if (text.empty())
                 continue;
             const std::size_t lineStart = out.size();
             appendNumber(out, c);
-            out += ',';
-            appendNumber(out, r);
-            out += ',';
+            out += rowPart;
             const std::size_t textStart = out.size();
             appendEncodedCell(out, text);
             if (out.size() == textStart) { // nothing storable was left of the text

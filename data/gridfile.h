@@ -17,6 +17,9 @@ public:
 // Size lines beyond these cannot be a real table and read as a corrupt file.
 inline constexpr int kMaxGridRows = 10'000'000;
 inline constexpr int kMaxGridCols = 1'000;
+// A table must also fit in memory: more cells than this (a store of 6 columns has 60,000,000
+// at its row limit) cannot be a real table either.
+inline constexpr long long kMaxGridCells = 64'000'000;
 
 // Loads a grid file into `table`. Cells the file does not list keep their text.
 // Raises "Cannot open file <path>" or "File contains no data or corrupt file <path>".

@@ -134,7 +134,7 @@ TEST(GridFile, LineEndsAndEndOfFile) {
 
 TEST(GridFile, SizeLinesThatCannotBeATableAreCorrupt) {
     const char* lines[] = {"abc", "5", "0,5", "5,0", "-1,5", "5,-1", "5,x", "99999999999999999999,5", "1001,5",
-                           "5,10000001", "5,5,5"};
+                           "5,10000001", "7,10000000", "5,5,5"};
     for (const char* line : lines) {
         Table t(2, 2);
         t.setCell(1, 1, "before");
