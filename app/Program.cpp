@@ -3,12 +3,15 @@
 #include "app/ProgramInfo.h"
 #include "app/TfrmMain.h"
 #include "data/Prompter.h"
+#include "organise/filter.h"
 #include "platform/DataFolder.h"
 #include "platform/LocaleFormats.h"
 #include "platform/QtSettingsBackend.h"
 #include "platform/QtText.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
+#include "settings/TfrmOptions.h"
+#include "tasks/complete.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -44,14 +47,22 @@ std::optional<int> Program::start() {
     formats_ = formatSettingsFrom(QLocale::system());
     const Clock& clock = setup_.clock ? *setup_.clock : systemClock_;
 
-    const bool autoStart = settings_->readBoolean("Options", "AutoStart", false);
-
-    main_ = std::make_unique<TfrmMain>(TfrmMain::Environment{fromQt(dataFolder_), *settings_, clock, formats_});
+    main_ =
+        std::make_unique<TfrmMain>(TfrmMain::Environment{fromQt(dataFolder_), *settings_, clock, formats_});
     if (!main_->created())
         return 1;
+    frmFilter_ = std::make_unique<TfrmFilter>(fromQt(dataFolder_), *settings_, main_.get());
+    main_->attachFilterDialog(frmFilter_.get());
+    // A child of the main window, so it lives exactly as long as the window does.
+    auto* frmOptions =
+        new TfrmOptions(TfrmOptions::Environment{*settings_, fromQt(dataFolder_)}, main_.get());
+    main_->attachOptionsDialog(frmOptions);
+    auto* frmComplete = new TfrmComplete(fromQt(dataFolder_), formats_, main_.get());
+    main_->attachCompleteDialog(frmComplete);
 
     instance_->ready();
-    QObject::connect(instance_.get(), &SingleInstance::showRequested, main_.get(), &TfrmMain::Showcalendar1Click);
+    QObject::connect(instance_.get(), &SingleInstance::showRequested, main_.get(),
+                     &TfrmMain::Showcalendar1Click);
 
     signals_ = std::make_unique<TerminationSignals>();
     TfrmMain* window = main_.get();
@@ -62,10 +73,12 @@ std::optional<int> Program::start() {
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, window,
                      [window](QSessionManager&) { window->WMQueryEndSession(); });
 
-    if (autoStart)
+    if (frmOptions->options().autoStart) {
+        window->ReadSettings(true);
         window->startHidden();
-    else
+    } else {
         window->show();
+    }
     return std::nullopt;
 }
 

@@ -13,6 +13,7 @@ namespace orvella {
 
 class SingleInstance;
 class TerminationSignals;
+class TfrmFilter;
 class TfrmMain;
 
 // The life of the process: the single-instance check, the data folder and settings, the
@@ -47,6 +48,7 @@ private:
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<TerminationSignals> signals_;
     std::unique_ptr<TfrmMain> main_;
+    std::unique_ptr<TfrmFilter> frmFilter_;
 };
 
 } // namespace orvella

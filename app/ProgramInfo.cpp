@@ -24,7 +24,9 @@ int dateSerialOf(const char* compilerDate) {
 
 } // namespace
 
-int buildDate() { return dateSerialOf(__DATE__); }
+int buildDate() {
+    return dateSerialOf(__DATE__);
+}
 
 std::string ageNotice(double now, int builtOn) {
     int y = 0, m = 0, d = 0;

@@ -2,9 +2,12 @@
 
 namespace orvella {
 
-std::string layoutSection(bool fromMenu) { return fromMenu ? "MemorizeMe" : "Memorize"; }
+std::string layoutSection(bool fromMenu) {
+    return fromMenu ? "MemorizeMe" : "Memorize";
+}
 
-std::optional<WindowLayout> readWindowLayout(const Settings& settings, bool fromMenu, const ScreenFacts& screen) {
+std::optional<WindowLayout> readWindowLayout(const Settings& settings, bool fromMenu,
+                                             const ScreenFacts& screen) {
     const std::string section = layoutSection(fromMenu);
     if (!settings.readBoolean(section, "Done", !fromMenu))
         return std::nullopt;

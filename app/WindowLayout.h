@@ -37,7 +37,8 @@ std::string layoutSection(bool fromMenu);
 // screen, calendars 8/21 of the width, to-do list a quarter of the height, description box a
 // sixth of the client height. Nothing when no layout was memorised ("Done" off; it defaults
 // to on for the automatic layout and off for the menu's).
-std::optional<WindowLayout> readWindowLayout(const Settings& settings, bool fromMenu, const ScreenFacts& screen);
+std::optional<WindowLayout> readWindowLayout(const Settings& settings, bool fromMenu,
+                                             const ScreenFacts& screen);
 
 // Writes a layout with "Done" on and "Maximized" off.
 void writeWindowLayout(Settings& settings, bool fromMenu, const WindowLayout& layout);

@@ -27,8 +27,9 @@ const int kDays = 7305; // twenty years
 Table makeStore(int tasks) {
     std::mt19937 random(20260101u + static_cast<unsigned>(tasks));
     static const char* categories[] = {"Work", "Home", "Garden", "", "Health", "Car"};
-    static const char* words[] = {"call", "Bob", "about", "the", "plan", "meeting", "dentist", "invoice",
-                                  "garden", "shop", "review", "report", "pick", "up", "kids", "train"};
+    static const char* words[] = {"call",    "Bob",     "about",  "the",  "plan",   "meeting",
+                                  "dentist", "invoice", "garden", "shop", "review", "report",
+                                  "pick",    "up",      "kids",   "train"};
     Table store = newStoreTable();
     store.setRowCount(tasks + 1);
     std::map<int, int> perDay;
@@ -36,8 +37,9 @@ Table makeStore(int tasks) {
         const int day = kFirstDay + static_cast<int>(static_cast<long long>(i - 1) * kDays / tasks);
         const int seq = 101 + perDay[day]++;
         store.setCell(StoreCol::Key, i, makeStoreKey(day, seq));
-        store.setCell(StoreCol::Time, i, std::to_string(1 + random() % 12) + ":" + (random() % 2 ? "00" : "30") +
-                                             (random() % 2 ? " AM" : " PM"));
+        store.setCell(StoreCol::Time, i,
+                      std::to_string(1 + random() % 12) + ":" + (random() % 2 ? "00" : "30") +
+                          (random() % 2 ? " AM" : " PM"));
         store.setCell(StoreCol::Category, i, categories[random() % 6]);
         std::string what;
         for (int w = 2 + static_cast<int>(random() % 7); w > 0; --w)
@@ -52,7 +54,8 @@ Table makeStore(int tasks) {
 }
 
 std::string pathFor(int tasks) {
-    return (std::filesystem::temp_directory_path() / ("orvella-bench-" + std::to_string(tasks) + ".grd")).string();
+    return (std::filesystem::temp_directory_path() / ("orvella-bench-" + std::to_string(tasks) + ".grd"))
+        .string();
 }
 
 // The store of each size, written once to its file.
@@ -175,14 +178,15 @@ public:
             if (!times_.count(a) || !times_.count(b))
                 return;
             const double r = times_[a] / times_[b];
-            std::cout << what << ": " << r << " (target <= " << target << ")" << (r <= target ? "" : "  MISSED")
-                      << "\n";
+            std::cout << what << ": " << r << " (target <= " << target << ")"
+                      << (r <= target ? "" : "  MISSED") << "\n";
         };
         std::cout << "\n";
         ratio("load / raw read and scan, 100k", "BM_Load/100000", "BM_RawReadAndScan/100000", 4);
         ratio("save / raw write, 100k", "BM_Save/100000", "BM_RawWrite/100000", 2);
         ratio("writeToStore one day / save, 100k", "BM_WriteToStoreOneDay/100000", "BM_Save/100000", 1.3);
-        ratio("dateTaskState 1M / 10k", "BM_DateTaskState168Cells/1000000", "BM_DateTaskState168Cells/10000", 2);
+        ratio("dateTaskState 1M / 10k", "BM_DateTaskState168Cells/1000000", "BM_DateTaskState168Cells/10000",
+              2);
     }
 
 private:

@@ -8,7 +8,9 @@
 
 namespace orvella {
 
-int Clock::today() const { return static_cast<int>(std::floor(now())); }
+int Clock::today() const {
+    return static_cast<int>(std::floor(now()));
+}
 
 double SystemClock::now() const {
     using namespace std::chrono;

@@ -34,7 +34,9 @@ constexpr long long kSerialEpoch = -25569;
 
 } // namespace
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 bool isValidDate(int year, int month, int day) {
     static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -70,7 +72,9 @@ void decodeTime(double dateTime, int& hour, int& minute, int& second, int& milli
     hour = static_cast<int>(ms / 60);
 }
 
-int dateOf(double dateTime) { return static_cast<int>(std::floor(dateTime)); }
+int dateOf(double dateTime) {
+    return static_cast<int>(std::floor(dateTime));
+}
 
 int dayOfWeek(int serial) {
     // Day 0, 30 December 1899, was a Saturday.

@@ -2,7 +2,9 @@
 
 namespace orvella {
 
-FormatSettings FormatSettings::enUS() { return FormatSettings{}; }
+FormatSettings FormatSettings::enUS() {
+    return FormatSettings{};
+}
 
 FormatSettings FormatSettings::deDE() {
     FormatSettings f;

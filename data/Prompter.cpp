@@ -18,7 +18,9 @@ Prompter* current = &silent;
 
 } // namespace
 
-Prompter& prompter() { return *current; }
+Prompter& prompter() {
+    return *current;
+}
 
 Prompter* installPrompter(Prompter* p) {
     Prompter* old = current == &silent ? nullptr : current;
@@ -26,10 +28,20 @@ Prompter* installPrompter(Prompter* p) {
     return old;
 }
 
-void errorBox(const std::string& text) { prompter().showBox(BoxKind::Error, text); }
-void warningBox(const std::string& text) { prompter().showBox(BoxKind::Warning, text); }
-void infoBox(const std::string& text) { prompter().showBox(BoxKind::Information, text); }
-void messageBox(const std::string& text) { prompter().showBox(BoxKind::Message, text); }
-bool confirmBox(const std::string& text) { return prompter().confirm(text); }
+void errorBox(const std::string& text) {
+    prompter().showBox(BoxKind::Error, text);
+}
+void warningBox(const std::string& text) {
+    prompter().showBox(BoxKind::Warning, text);
+}
+void infoBox(const std::string& text) {
+    prompter().showBox(BoxKind::Information, text);
+}
+void messageBox(const std::string& text) {
+    prompter().showBox(BoxKind::Message, text);
+}
+bool confirmBox(const std::string& text) {
+    return prompter().confirm(text);
+}
 
 } // namespace orvella

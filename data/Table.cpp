@@ -7,10 +7,14 @@
 namespace orvella {
 
 namespace {
-std::size_t sz(int n) { return static_cast<std::size_t>(n); }
+std::size_t sz(int n) {
+    return static_cast<std::size_t>(n);
+}
 } // namespace
 
-Table::Table(int cols, int rows) { setSize(cols, rows); }
+Table::Table(int cols, int rows) {
+    setSize(cols, rows);
+}
 
 void Table::setSize(int cols, int rows) {
     cols = std::max(cols, 0);
@@ -89,7 +93,8 @@ void Table::selectRows(int first, const std::vector<int>& order) {
         for (int c = 0; c < cols_; ++c)
             block.push_back(std::move(cell(c, first + old)));
     setRowCount(first + static_cast<int>(order.size()));
-    std::move(block.begin(), block.end(), cells_.begin() + static_cast<std::ptrdiff_t>(sz(first) * sz(cols_)));
+    std::move(block.begin(), block.end(),
+              cells_.begin() + static_cast<std::ptrdiff_t>(sz(first) * sz(cols_)));
 }
 
 void Table::replaceRows(int first, int count, std::vector<std::string>&& block) {
@@ -110,8 +115,9 @@ void Table::replaceRows(int first, int count, std::vector<std::string>&& block) 
 
 std::vector<std::string> Table::takeRows(int first, int count) {
     auto begin = cells_.begin() + static_cast<std::ptrdiff_t>(sz(first) * sz(cols_));
-    std::vector<std::string> out(std::make_move_iterator(begin),
-                                 std::make_move_iterator(begin + static_cast<std::ptrdiff_t>(sz(count) * sz(cols_))));
+    std::vector<std::string> out(
+        std::make_move_iterator(begin),
+        std::make_move_iterator(begin + static_cast<std::ptrdiff_t>(sz(count) * sz(cols_))));
     return out;
 }
 

@@ -58,7 +58,8 @@ public:
 private:
     std::size_t index(int col, int row) const {
         assert(col >= 0 && col < cols_ && row >= 0 && row < rows_);
-        return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col);
+        return static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) +
+               static_cast<std::size_t>(col);
     }
 
     int cols_ = 0;

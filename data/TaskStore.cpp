@@ -26,7 +26,9 @@ bool allDigits(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
 }
 
-long long rowDate(const Table& table, int row) { return parseStoreKey(table.cell(StoreCol::Key, row)).date; }
+long long rowDate(const Table& table, int row) {
+    return parseStoreKey(table.cell(StoreCol::Key, row)).date;
+}
 
 bool rowVisible(const Table& table, int row, const TaskVisibility& filter) {
     return filter.visible(table.cell(StoreCol::Done, row), table.cell(StoreCol::Category, row));
@@ -105,9 +107,13 @@ StoreKey parseStoreKey(std::string_view key) {
     return k;
 }
 
-std::string makeStoreKey(int date, int sequence) { return std::to_string(date) + "." + std::to_string(sequence); }
+std::string makeStoreKey(int date, int sequence) {
+    return std::to_string(date) + "." + std::to_string(sequence);
+}
 
-Table newStoreTable() { return Table(StoreCol::Count, 1); }
+Table newStoreTable() {
+    return Table(StoreCol::Count, 1);
+}
 
 Table newDayTable() {
     Table day(DayCol::Count, 2);

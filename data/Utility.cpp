@@ -27,7 +27,9 @@ bool isWordDelimiter(char ch) {
 
 } // namespace
 
-std::string yesNo(bool flag) { return flag ? "Yes" : "No"; }
+std::string yesNo(bool flag) {
+    return flag ? "Yes" : "No";
+}
 
 std::string joinPath(std::string_view folder, std::string_view name) {
 #ifdef _WIN32
@@ -87,7 +89,9 @@ bool isBlank(std::string_view text) {
     return true;
 }
 
-std::string firstLine(std::string_view text) { return std::string(text.substr(0, text.find(kCRLF))); }
+std::string firstLine(std::string_view text) {
+    return std::string(text.substr(0, text.find(kCRLF)));
+}
 
 std::string memoText(const std::vector<std::string>& lines) {
     if (lines.size() == 1)

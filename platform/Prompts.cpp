@@ -15,7 +15,9 @@ namespace orvella {
 
 namespace {
 
-QWidget* activeParent() { return QApplication::activeWindow(); }
+QWidget* activeParent() {
+    return QApplication::activeWindow();
+}
 
 } // namespace
 
@@ -95,7 +97,9 @@ std::optional<QColor> QtDialogSeam::colour(QWidget* parent, const QColor& initia
     return chosen;
 }
 
-int QtDialogSeam::execModal(QDialog& dialog) { return dialog.exec(); }
+int QtDialogSeam::execModal(QDialog& dialog) {
+    return dialog.exec();
+}
 
 namespace {
 QtDialogSeam realSeam;
@@ -103,7 +107,9 @@ DialogSeam* currentSeam = &realSeam;
 QtPrompter realPrompter;
 } // namespace
 
-DialogSeam& dialogs() { return *currentSeam; }
+DialogSeam& dialogs() {
+    return *currentSeam;
+}
 
 DialogSeam* installDialogSeam(DialogSeam* seam) {
     DialogSeam* old = currentSeam == &realSeam ? nullptr : currentSeam;
@@ -111,6 +117,8 @@ DialogSeam* installDialogSeam(DialogSeam* seam) {
     return old;
 }
 
-void installQtPrompter() { installPrompter(&realPrompter); }
+void installQtPrompter() {
+    installPrompter(&realPrompter);
+}
 
 } // namespace orvella

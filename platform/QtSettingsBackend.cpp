@@ -19,7 +19,8 @@ QtSettingsBackend::QtSettingsBackend()
 QtSettingsBackend::QtSettingsBackend(const QString& iniPath)
     : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
 
-std::optional<std::string> QtSettingsBackend::value(const std::string& section, const std::string& name) const {
+std::optional<std::string> QtSettingsBackend::value(const std::string& section,
+                                                    const std::string& name) const {
     const QVariant v = settings_->value(keyOf(section, name));
     if (!v.isValid())
         return std::nullopt;
@@ -28,7 +29,8 @@ std::optional<std::string> QtSettingsBackend::value(const std::string& section, 
     return fromQt(v.toString());
 }
 
-bool QtSettingsBackend::setValue(const std::string& section, const std::string& name, const std::string& text) {
+bool QtSettingsBackend::setValue(const std::string& section, const std::string& name,
+                                 const std::string& text) {
     settings_->setValue(keyOf(section, name), toQt(text));
     settings_->sync();
     return settings_->status() == QSettings::NoError;

@@ -20,8 +20,8 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::keyForDataFolder(const QString& dataFolder) {
     const QString who = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    const QByteArray hash = QCryptographicHash::hash((who + QLatin1Char('|') + QDir(dataFolder).absolutePath()).toUtf8(),
-                                                     QCryptographicHash::Sha1);
+    const QByteArray hash = QCryptographicHash::hash(
+        (who + QLatin1Char('|') + QDir(dataFolder).absolutePath()).toUtf8(), QCryptographicHash::Sha1);
     return QStringLiteral("SingInstProgMutex-") + QString::fromLatin1(hash.toHex().left(16));
 }
 

@@ -3,6 +3,7 @@
 #include "data/Table.h"
 
 #include <QAbstractTableModel>
+#include <QFont>
 
 namespace orvella {
 
@@ -20,12 +21,20 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     void reload();
+    // Rows whose cell in `column` contains "Yes" show struck out while that is on.
+    void setStrikeOutColumn(int column) { strikeColumn_ = column; }
+    void setStrikeOut(bool on);
+    // The font the view shows; struck-out rows use it too.
+    void setFont(const QFont& font) { font_ = font; }
     Table& table() { return table_; }
     // The table row a view row shows.
     static int tableRow(int viewRow) { return viewRow + 1; }
 
 private:
     Table& table_;
+    QFont font_;
+    int strikeColumn_ = -1;
+    bool strikeOut_ = true;
 };
 
 } // namespace orvella

@@ -29,9 +29,13 @@ void TimerPool::setEnabled(int handle, bool enabled) {
         timer->stop();
 }
 
-bool TimerPool::isEnabled(int handle) const { return triggers_.at(static_cast<std::size_t>(handle)).timer->isActive(); }
+bool TimerPool::isEnabled(int handle) const {
+    return triggers_.at(static_cast<std::size_t>(handle)).timer->isActive();
+}
 
-int TimerPool::interval(int handle) const { return triggers_.at(static_cast<std::size_t>(handle)).timer->interval(); }
+int TimerPool::interval(int handle) const {
+    return triggers_.at(static_cast<std::size_t>(handle)).timer->interval();
+}
 
 void TimerPool::stopAll() {
     for (Trigger& t : triggers_)

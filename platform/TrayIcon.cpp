@@ -7,7 +7,8 @@
 
 namespace orvella {
 
-TrayIcon::TrayIcon(QWidget* mainWindow) : QObject(mainWindow), window_(mainWindow), icon_(new QSystemTrayIcon(this)) {
+TrayIcon::TrayIcon(QWidget* mainWindow)
+    : QObject(mainWindow), window_(mainWindow), icon_(new QSystemTrayIcon(this)) {
     connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
             emit clicked();
@@ -21,15 +22,25 @@ TrayIcon::TrayIcon(QWidget* mainWindow) : QObject(mainWindow), window_(mainWindo
 
 TrayIcon::~TrayIcon() = default;
 
-bool TrayIcon::available() const { return QSystemTrayIcon::isSystemTrayAvailable(); }
+bool TrayIcon::available() const {
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
 
-void TrayIcon::setIcon(const QIcon& icon) { icon_->setIcon(icon); }
+void TrayIcon::setIcon(const QIcon& icon) {
+    icon_->setIcon(icon);
+}
 
-void TrayIcon::setHint(const QString& hint) { icon_->setToolTip(hint); }
+void TrayIcon::setHint(const QString& hint) {
+    icon_->setToolTip(hint);
+}
 
-QString TrayIcon::hint() const { return icon_->toolTip(); }
+QString TrayIcon::hint() const {
+    return icon_->toolTip();
+}
 
-void TrayIcon::setMenu(QMenu* menu) { icon_->setContextMenu(menu); }
+void TrayIcon::setMenu(QMenu* menu) {
+    icon_->setContextMenu(menu);
+}
 
 void TrayIcon::showProgram() {
     hidden_ = false;

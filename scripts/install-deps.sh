@@ -11,7 +11,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # running without a display, printing checks, sound back ends, spelling dictionary
-  xvfb xauth xdotool poppler-utils gstreamer1.0-plugins-good hunspell-en-us
+  xvfb xauth xdotool poppler-utils gstreamer1.0-plugins-good gstreamer1.0-libav hunspell-en-us
 )
 
 missing=()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "settings/OptionTypes.h"
+#include "settings/SettingsTable.h"
+
 #include <map>
 #include <optional>
 #include <string>
@@ -37,13 +40,35 @@ class Settings {
 public:
     explicit Settings(SettingsBackend& backend) : backend_(backend) {}
 
-    std::string readText(const std::string& section, const std::string& name, const std::string& fallback) const;
+    std::string readText(const std::string& section, const std::string& name,
+                         const std::string& fallback) const;
     int readInteger(const std::string& section, const std::string& name, int fallback) const;
     bool readBoolean(const std::string& section, const std::string& name, bool fallback) const;
 
     bool writeText(const std::string& section, const std::string& name, const std::string& text);
     bool writeInteger(const std::string& section, const std::string& name, int value);
     bool writeBoolean(const std::string& section, const std::string& name, bool value);
+
+    // Reads through the table of settings: a value that is absent, unreadable, too long or
+    // out of range reads as the row's default (integers with a clamped range are clamped).
+    // Rows whose default is not fixed take it from the caller.
+    std::string read(TextKey key) const;
+    std::string read(TextKey key, const std::string& fallback) const;
+    int read(IntegerKey key) const;
+    int read(IntegerKey key, int fallback) const;
+    bool read(BooleanKey key) const;
+    Colour read(ColourKey key) const;
+    int read(DateKey key) const;
+    int read(DateKey key, int fallback) const;
+    FontSpec read(const FontKey& key) const;
+
+    // False when the value could not be written; a font reports its first failed value.
+    bool write(TextKey key, const std::string& text);
+    bool write(IntegerKey key, int value);
+    bool write(BooleanKey key, bool value);
+    bool write(ColourKey key, Colour value);
+    bool write(DateKey key, int value);
+    bool write(const FontKey& key, const FontSpec& font);
 
     SettingsBackend& backend() { return backend_; }
 
@@ -53,5 +78,12 @@ private:
 
 // A decimal integer filling the whole text, with an optional leading sign.
 std::optional<int> parseSettingsInteger(const std::string& text);
+
+// A stored colour: any decimal from -2^31 to 2^32-1 (registry tools write negatives for
+// system colours) whose high byte is 0x00 or 0x80.
+std::optional<Colour> parseSettingsColour(const std::string& text);
+
+// A font size brought into the range the store keeps.
+int fontSizeInRange(int points);
 
 } // namespace orvella

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvella {
@@ -17,7 +18,8 @@ class Clock;
 enum class RecurPattern { WeekOfMonth, DayOfMonth, Weekly, Daily, Annual };
 
 // Occurrences of a weekday within a month, in the order the week-of-month pattern runs them.
-enum Occurrence { First = 0, Second, Third, Fourth, Fifth, Last, OccurrenceCount };
+enum class Occurrence { First, Second, Third, Fourth, Fifth, Last };
+inline constexpr int kOccurrenceCount = 6;
 
 // What the chosen pattern needs. Weekdays are indexed by dayOfWeek (1 Sunday .. 7 Saturday),
 // month days by their number (1..31); index 0 of both is unused.
@@ -25,7 +27,7 @@ struct RecurrenceRule {
     RecurPattern pattern = RecurPattern::WeekOfMonth;
     int every = 1;
     std::array<bool, 8> weekdays{};
-    std::array<bool, OccurrenceCount> occurrences{};
+    std::array<bool, kOccurrenceCount> occurrences{}; // by Occurrence
     std::array<bool, 32> monthDays{};
     bool lastDayOfMonth = false;
     bool avoidSaturdays = false;

@@ -1,8 +1,10 @@
+#include "app/CalendarPanel.h"
 #include "app/ProgramInfo.h"
 #include "app/TfrmMain.h"
 #include "data/DataFiles.h"
 #include "data/DateTime.h"
 #include "data/gridfile.h"
+#include "platform/QtDates.h"
 #include "platform/TrayIcon.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempFolder.h"
@@ -10,6 +12,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -28,7 +32,9 @@ protected:
     MainWindowTest() : clock(buildDate() + 10 + 0.5), settings(backend) {}
 
     std::unique_ptr<TfrmMain> create() {
-        return std::make_unique<TfrmMain>(TfrmMain::Environment{data.path(), settings, clock, formats});
+        auto w = std::make_unique<TfrmMain>(TfrmMain::Environment{data.path(), settings, clock, formats});
+        w->setTaskFilter(&all);
+        return w;
     }
 
     Table loaded(const char* name) {
@@ -41,6 +47,7 @@ protected:
     std::string key(int dayOffset, int seq) const { return makeStoreKey(today() + dayOffset, seq); }
 
     TempFolder data;
+    AllTasksVisible all;
     FixedClock clock;
     MemorySettingsBackend backend;
     Settings settings;
@@ -106,7 +113,9 @@ TEST_F(MainWindowTest, AnEmptyStoreLoadsShowsBlankGridsAndSavesAgain) {
 }
 
 TEST_F(MainWindowTest, ShowingSelectsTodayAndExitSavesBothFilesSorted) {
-    data.write(kStoreFile, storeFile({{key(1, 101), "tomorrow"}, {key(0, 102), "second"}, {key(0, 101), "first"},
+    data.write(kStoreFile, storeFile({{key(1, 101), "tomorrow"},
+                                      {key(0, 102), "second"},
+                                      {key(0, 101), "first"},
                                       {key(-1, 101), "yesterday"}}));
     data.write(kTodoFile, formatGrid(newTodoTable()));
     auto w = create();
@@ -127,6 +136,47 @@ TEST_F(MainWindowTest, ShowingSelectsTodayAndExitSavesBothFilesSorted) {
     EXPECT_EQ(store.cell(StoreCol::What, 4), "tomorrow");
     EXPECT_EQ(loaded(kTodoFile).cell(TodoCol::What, 1), "buy stamps");
     EXPECT_TRUE(w->exiting());
+}
+
+TEST_F(MainWindowTest, EditingTheDescriptionAndClickingAnotherTaskStoresTheEdit) {
+    data.write(kStoreFile, storeFile({{key(0, 101), "first"}, {key(0, 102), "second"}}));
+    data.write(kTodoFile, formatGrid(newTodoTable()));
+    auto w = create();
+    w->show();
+    auto* gridDay = w->findChild<QTableView*>(QStringLiteral("gridDay"));
+    auto* memWhat = w->findChild<QPlainTextEdit*>(QStringLiteral("memWhat"));
+    w->activateWindow();
+    ASSERT_TRUE(test::waitFor([&] { return w->isActiveWindow(); })); // focus moves only in the active window
+    gridDay->setFocus();
+    gridDay->selectRow(0);
+    ASSERT_EQ(memWhat->toPlainText(), QStringLiteral("first"));
+    memWhat->setFocus();
+    memWhat->setPlainText(QStringLiteral("first, edited\nwith a second line"));
+    gridDay->setFocus(); // leaving the box writes it back
+    gridDay->selectRow(1);
+    EXPECT_EQ(memWhat->toPlainText(), QStringLiteral("second"));
+    EXPECT_EQ(w->dayTasks.cell(DayCol::What, 1), "first, edited\r\nwith a second line\r\n");
+    Table store = loaded(kStoreFile);
+    EXPECT_EQ(store.cell(StoreCol::What, 1), "first, edited\r\nwith a second line\r\n");
+    EXPECT_EQ(store.cell(StoreCol::What, 2), "second");
+}
+
+TEST_F(MainWindowTest, HeadingsCountTheTasks) {
+    data.write(kStoreFile, storeFile({{key(0, 101), "a"}, {key(0, 102), "b"}, {key(1, 101), "c"}}));
+    Table todo = newTodoTable();
+    todo.setRowCount(3);
+    todo.setCell(TodoCol::What, 1, "x");
+    todo.setCell(TodoCol::What, 2, "y");
+    data.write(kTodoFile, formatGrid(todo));
+    auto w = create();
+    w->show();
+    auto* lblDate = w->findChild<QLabel*>(QStringLiteral("lblDate"));
+    auto* EsLabel1 = w->findChild<QLabel*>(QStringLiteral("EsLabel1"));
+    EXPECT_TRUE(lblDate->text().startsWith(QStringLiteral("2 tasks ")));
+    EXPECT_EQ(EsLabel1->text(), QStringLiteral("2 To-do Tasks"));
+    w->calendars().select(1, dateOfSerial(today() + 1));
+    EXPECT_FALSE(lblDate->text().contains(QStringLiteral("tasks")));
+    EXPECT_EQ(w->dayTasks.cell(DayCol::What, 1), "c");
 }
 
 TEST_F(MainWindowTest, TheCloseButtonCanHideTheProgramInstead) {
@@ -153,7 +203,8 @@ TEST_F(MainWindowTest, AFailedSaveOnHidingIsShown) {
     std::filesystem::remove(data.file(kStoreFile));
     std::filesystem::create_directory(data.file(kStoreFile)); // nothing can be renamed over it
     w->Hidecalendar1Click();
-    EXPECT_EQ(prompts.texts(BoxKind::Error), std::vector<std::string>{"Cannot Create " + data.file(kStoreFile)});
+    EXPECT_EQ(prompts.texts(BoxKind::Error),
+              std::vector<std::string>{"Cannot Create " + data.file(kStoreFile)});
 }
 
 TEST_F(MainWindowTest, TheVersionReminderComesAfterSixWeeks) {

@@ -74,9 +74,11 @@ TEST_F(ProgramTest, StartsShowsTheWindowAndExitSavesBothFilesSorted) {
     TfrmMain* w = program.mainWindow();
     ASSERT_TRUE(waitFor([w] { return w->isVisible(); }));
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Orvella"));
-    EXPECT_EQ(w->findChild<QTableView*>(QStringLiteral("gridNonday"))->model()->data(
-                  w->findChild<QTableView*>(QStringLiteral("gridNonday"))->model()->index(0, TodoCol::What)),
-              QStringLiteral("a to-do"));
+    EXPECT_EQ(
+        w->findChild<QTableView*>(QStringLiteral("gridNonday"))
+            ->model()
+            ->data(w->findChild<QTableView*>(QStringLiteral("gridNonday"))->model()->index(0, TodoCol::What)),
+        QStringLiteral("a to-do"));
     std::filesystem::remove(data.file(kTodoFile));
 
     w->findChild<QAction*>(QStringLiteral("Exit1"))->trigger();
@@ -123,7 +125,8 @@ protected:
     // The first showing writes the day of the first start into the settings.
     bool shown() const {
         const std::string conf = data.file("config/Quillmark/Task.conf");
-        return std::filesystem::exists(conf) && data.read("config/Quillmark/Task.conf").find("Days=") != std::string::npos;
+        return std::filesystem::exists(conf) &&
+               data.read("config/Quillmark/Task.conf").find("Days=") != std::string::npos;
     }
 
     static bool endsWithin(QProcess& p, int ms) {
@@ -153,8 +156,8 @@ TEST_F(ProgramBinaryTest, TwoCopiesStartedTogetherLeaveOneRunning) {
     writeUnsortedStore(data);
     auto a = launch();
     auto b = launch();
-    ASSERT_TRUE(waitFor([&] { return a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning; },
-                        20000));
+    ASSERT_TRUE(waitFor(
+        [&] { return a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning; }, 20000));
     QProcess& running = a->state() == QProcess::Running ? *a : *b;
     EXPECT_EQ(running.state(), QProcess::Running);
     EXPECT_TRUE(waitFor([this] { return shown(); }, 20000));

@@ -50,7 +50,10 @@ TEST(ProgramInfo, VersionReminderEverySixWeeks) {
     struct Case {
         int days;
         bool show, write;
-    } cases[] = {{-1, false, true}, {today - 43, true, true}, {today - 42, false, false}, {0, false, false},
+    } cases[] = {{-1, false, true},
+                 {today - 43, true, true},
+                 {today - 42, false, false},
+                 {0, false, false},
                  {today, false, false}};
     for (const Case& c : cases) {
         const VersionReminder r = versionReminder(c.days, today);

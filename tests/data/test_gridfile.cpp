@@ -59,11 +59,11 @@ TEST(GridFile, TextThatCouldNotReadBackIsMadeStorable) {
         std::string readsBack;
     };
     const Case cases[] = {
-        {"a\tb\r\nc", "a b\r\nc"},         // TAB beside a line break would come back as CR
+        {"a\tb\r\nc", "a b\r\nc"},          // TAB beside a line break would come back as CR
         {"end\x1aof file", "endof file"},   // Ctrl+Z would end the file
-        {"back\bspace", "backspace"},      // a backspace would be taken for a line feed
+        {"back\bspace", "backspace"},       // a backspace would be taken for a line feed
         {"lone\rreturn", "lone\r\nreturn"}, // a bare CR would end the line
-        {"\x1a", ""},                      // nothing storable left: no cell line at all
+        {"\x1a", ""},                       // nothing storable left: no cell line at all
     };
     for (const Case& c : cases) {
         Table t(2, 2);
@@ -96,16 +96,16 @@ TEST(GridFile, AnySavedTableReadsBackAsItWasSaved) {
 TEST(GridFile, ReadingToleratesMalformedLines) {
     const std::string bytes = "2,3\r\n"
                               "cw 0,50\r\n"
-                              "cw 7,99\r\n"   // column outside the table
-                              "cw x,12\r\n"   // no number
-                              "cw 1,-4\r\n"   // negative width
-                              "hello\r\n"     // no comma
-                              "0,1\r\n"       // one comma only
-                              "x,1,bad\r\n"   // column is no number
-                              "-1,1,bad\r\n"  // negative column
-                              "0,-1,bad\r\n"  // negative row
-                              "2,1,bad\r\n"   // column outside
-                              "0,3,bad\r\n"   // row outside
+                              "cw 7,99\r\n"  // column outside the table
+                              "cw x,12\r\n"  // no number
+                              "cw 1,-4\r\n"  // negative width
+                              "hello\r\n"    // no comma
+                              "0,1\r\n"      // one comma only
+                              "x,1,bad\r\n"  // column is no number
+                              "-1,1,bad\r\n" // negative column
+                              "0,-1,bad\r\n" // negative row
+                              "2,1,bad\r\n"  // column outside
+                              "0,3,bad\r\n"  // row outside
                               "99999999999999999999,1,bad\r\n"
                               "1,2,kept\r\n"
                               "0,1,nul\0inside\r\n"s;
@@ -133,8 +133,9 @@ TEST(GridFile, LineEndsAndEndOfFile) {
 }
 
 TEST(GridFile, SizeLinesThatCannotBeATableAreCorrupt) {
-    const char* lines[] = {"abc", "5", "0,5", "5,0", "-1,5", "5,-1", "5,x", "99999999999999999999,5", "1001,5",
-                           "5,10000001", "7,10000000", "5,5,5"};
+    const char* lines[] = {"abc",    "5",          "0,5",        "5,0",
+                           "-1,5",   "5,-1",       "5,x",        "99999999999999999999,5",
+                           "1001,5", "5,10000001", "7,10000000", "5,5,5"};
     for (const char* line : lines) {
         Table t(2, 2);
         t.setCell(1, 1, "before");

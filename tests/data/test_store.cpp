@@ -51,8 +51,14 @@ TEST(StoreKey, ReadsAsDateAndSequence) {
         const char* key;
         long long date, sequence;
     } cases[] = {
-        {"37622.101", 37622, 101}, {"37622.1000", 37622, 1000}, {"37622", 37622, 0}, {"37622.", 37622, 0},
-        {"abc", 0, 0},             {"", 0, 0},                  {"4.5e4", 45000, 0}, {"12x.5", 0, 0},
+        {"37622.101", 37622, 101},
+        {"37622.1000", 37622, 1000},
+        {"37622", 37622, 0},
+        {"37622.", 37622, 0},
+        {"abc", 0, 0},
+        {"", 0, 0},
+        {"4.5e4", 45000, 0},
+        {"12x.5", 0, 0},
     };
     for (const Case& c : cases) {
         const StoreKey k = parseStoreKey(c.key);
@@ -69,7 +75,8 @@ TEST(StoreLookups, FindTheLowestVisibleRowOfADate) {
     // Many rows of one date, so that halving lands in their middle.
     std::vector<Row> rows = {{"100.101", "9:00", "", "earlier day", "No"}};
     for (int i = 0; i < 9; ++i)
-        rows.push_back({makeStoreKey(200, 101 + i), "9:00", i < 5 ? "Hidden" : "", "t", i == 5 ? "Yes" : "No"});
+        rows.push_back(
+            {makeStoreKey(200, 101 + i), "9:00", i < 5 ? "Hidden" : "", "t", i == 5 ? "Yes" : "No"});
     rows.push_back({"300.101", "9:00", "Hidden", "only hidden", "No"});
     const Table store = storeOf(rows);
 
@@ -95,10 +102,10 @@ TEST(StoreLookups, DateTaskStateTakesTheFirstRowThatCounts) {
         const TaskVisibility& filter;
         int state;
     } cases[] = {
-        {10, true, true, all, 1},         {10, false, true, all, 2},  {10, true, false, all, 1},
-        {10, false, false, all, -1},      {10, true, true, someHidden, 2}, // the done row is hidden
-        {20, true, true, all, 2},         {20, true, false, all, -1}, // a Done text that is neither
-        {30, true, true, all, -1},        {40, true, true, all, -1},
+        {10, true, true, all, 1},    {10, false, true, all, 2},       {10, true, false, all, 1},
+        {10, false, false, all, -1}, {10, true, true, someHidden, 2}, // the done row is hidden
+        {20, true, true, all, 2},    {20, true, false, all, -1},      // a Done text that is neither
+        {30, true, true, all, -1},   {40, true, true, all, -1},
     };
     for (const Case& c : cases)
         EXPECT_EQ(dateTaskState(store, c.date, c.wantDone, c.wantNotDone, c.filter), c.state) << c.date;
@@ -162,7 +169,8 @@ TEST(SortStore, OrdersByKeyThenByTheFollowingColumns) {
                            {"11.999", "", "", "", "No"},
                            {"9.500", "", "", "", "No"}});
     EXPECT_TRUE(sortStore(store));
-    EXPECT_EQ(column(store, StoreCol::Key), (Keys{"9.500", "11.101", "11.101", "11.102", "11.999", "11.1000"}));
+    EXPECT_EQ(column(store, StoreCol::Key),
+              (Keys{"9.500", "11.101", "11.101", "11.102", "11.999", "11.1000"}));
     EXPECT_EQ(column(store, StoreCol::Time)[1], "a");
     EXPECT_FALSE(sortStore(store));
 }

@@ -14,8 +14,12 @@ TEST(Utility, NumbersReadTheSameWhateverTheLocale) {
         const char* text;
         double en, de;
     } cases[] = {
-        {"37622.101", 37622.101, 37622.101}, {"", 0, 0},         {"abc", 0, 0},
-        {"12", 12, 12},                      {"-3.5", -3.5, -3.5}, {"37622,101", 0, 37622.101},
+        {"37622.101", 37622.101, 37622.101},
+        {"", 0, 0},
+        {"abc", 0, 0},
+        {"12", 12, 12},
+        {"-3.5", -3.5, -3.5},
+        {"37622,101", 0, 37622.101},
         {"1.2.3", 0, 0},
     };
     for (const Case& c : cases) {
@@ -74,7 +78,8 @@ TEST(Utility, WordSearch) {
         {"ÄBC call", "CALL", false, true, true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(textMatches(c.text, c.wholeWord, c.matchCase, c.word), c.found) << c.text << " / " << c.word;
+        EXPECT_EQ(textMatches(c.text, c.wholeWord, c.matchCase, c.word), c.found)
+            << c.text << " / " << c.word;
 }
 
 TEST(Utility, FirstFreeRowSkipsPartlyFilledRows) {

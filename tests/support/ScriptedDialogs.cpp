@@ -6,7 +6,9 @@ namespace orvella::test {
 
 ScriptedDialogs::ScriptedDialogs() : previous_(installDialogSeam(this)) {}
 
-ScriptedDialogs::~ScriptedDialogs() { installDialogSeam(previous_); }
+ScriptedDialogs::~ScriptedDialogs() {
+    installDialogSeam(previous_);
+}
 
 QString ScriptedDialogs::nextFile() {
     if (files_.empty()) {
@@ -18,11 +20,17 @@ QString ScriptedDialogs::nextFile() {
     return name;
 }
 
-QString ScriptedDialogs::openFileName(QWidget*, const QString&, const QString&, const QString&) { return nextFile(); }
+QString ScriptedDialogs::openFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return nextFile();
+}
 
-QString ScriptedDialogs::saveFileName(QWidget*, const QString&, const QString&, const QString&) { return nextFile(); }
+QString ScriptedDialogs::saveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return nextFile();
+}
 
-QString ScriptedDialogs::folderName(QWidget*, const QString&, const QString&) { return nextFile(); }
+QString ScriptedDialogs::folderName(QWidget*, const QString&, const QString&) {
+    return nextFile();
+}
 
 std::optional<QFont> ScriptedDialogs::font(QWidget*, const QFont&) {
     if (fonts_.empty()) {

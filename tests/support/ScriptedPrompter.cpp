@@ -4,7 +4,9 @@ namespace orvella::test {
 
 ScriptedPrompter::ScriptedPrompter() : previous_(installPrompter(this)) {}
 
-ScriptedPrompter::~ScriptedPrompter() { installPrompter(previous_); }
+ScriptedPrompter::~ScriptedPrompter() {
+    installPrompter(previous_);
+}
 
 std::vector<std::string> ScriptedPrompter::texts(BoxKind kind) const {
     std::vector<std::string> out;
@@ -14,7 +16,9 @@ std::vector<std::string> ScriptedPrompter::texts(BoxKind kind) const {
     return out;
 }
 
-void ScriptedPrompter::showBox(BoxKind kind, const std::string& text) { log_.push_back({kind, text}); }
+void ScriptedPrompter::showBox(BoxKind kind, const std::string& text) {
+    log_.push_back({kind, text});
+}
 
 bool ScriptedPrompter::confirm(const std::string& text) {
     log_.push_back({BoxKind::Confirm, text});

@@ -17,7 +17,8 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
     std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
+                                 ec);
     std::filesystem::remove_all(path_, ec);
 }
 
@@ -35,6 +36,8 @@ std::string TempFolder::read(const std::string& name) const {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool TempFolder::exists(const std::string& name) const { return std::filesystem::exists(file(name)); }
+bool TempFolder::exists(const std::string& name) const {
+    return std::filesystem::exists(file(name));
+}
 
 } // namespace orvella::test
