@@ -5,6 +5,7 @@
 #include "data/DateTime.h"
 #include "data/TaskStore.h"
 #include "data/gridfile.h"
+#include "tasks/recurrence.h"
 
 #include <benchmark/benchmark.h>
 
@@ -131,6 +132,31 @@ void BM_WriteToStoreOneDay(benchmark::State& state) {
     }
 }
 
+void BM_RepeatDaily20Years(benchmark::State& state) {
+    const int tasks = static_cast<int>(state.range(0));
+    const Table& original = storeOf(tasks);
+    std::vector<int> dates;
+    for (int d = 0; d < 7400; ++d)
+        dates.push_back(kFirstDay + d);
+    const RepeatedTask task{"9:00:00 AM", "Work", "stand-up meeting", "No"};
+    // The store as the program holds it: loaded from its file, with the room a load leaves.
+    Table store;
+    loadGrid(store, pathFor(tasks));
+    const int rows = original.rowCount();
+    for (auto _ : state) {
+        appendRepeatRows(store, task, dates);
+        sortStore(store);
+        saveGrid(store, pathFor(tasks) + ".repeat");
+        state.PauseTiming(); // take the repeat out again for the next round
+        Table fresh;
+        loadGrid(fresh, pathFor(tasks));
+        store = std::move(fresh);
+        if (store.rowCount() != rows)
+            state.SkipWithError("store did not reload");
+        state.ResumeTiming();
+    }
+}
+
 void BM_DateTaskState168Cells(benchmark::State& state) {
     const Table& store = storeOf(static_cast<int>(state.range(0)));
     const AllTasksVisible all;
@@ -161,6 +187,7 @@ BENCHMARK(BM_Load)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RawWrite)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteToStoreOneDay)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepeatDaily20Years)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DateTaskState168Cells)->Arg(10'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LoadedStoreMemory)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
@@ -185,6 +212,7 @@ public:
         ratio("load / raw read and scan, 100k", "BM_Load/100000", "BM_RawReadAndScan/100000", 4);
         ratio("save / raw write, 100k", "BM_Save/100000", "BM_RawWrite/100000", 2);
         ratio("writeToStore one day / save, 100k", "BM_WriteToStoreOneDay/100000", "BM_Save/100000", 1.3);
+        ratio("repeat over 7,400 days / save, 100k", "BM_RepeatDaily20Years/100000", "BM_Save/100000", 1.5);
         ratio("dateTaskState 1M / 10k", "BM_DateTaskState168Cells/1000000", "BM_DateTaskState168Cells/10000",
               2);
     }
@@ -201,7 +229,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     for (const int n : {10'000, 100'000, 1'000'000})
-        for (const char* suffix : {"", ".raw", ".save", ".day"})
+        for (const char* suffix : {"", ".raw", ".save", ".day", ".repeat"})
             std::filesystem::remove(pathFor(n) + suffix);
     return 0;
 }

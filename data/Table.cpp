@@ -41,6 +41,8 @@ void Table::setRowCount(int rows) {
     rows_ = rows;
 }
 
+void Table::reserveRows(int rows) { cells_.reserve(sz(std::max(rows, 0)) * sz(cols_)); }
+
 bool Table::isRowEmpty(int row) const {
     for (int c = 0; c < cols_; ++c)
         if (!cell(c, row).empty())
@@ -87,6 +89,34 @@ void Table::moveRow(int from, int to) {
 }
 
 void Table::selectRows(int first, const std::vector<int>& order) {
+    const std::size_t n = order.size();
+    if (static_cast<int>(n) == rows_ - first) {
+        // A full reordering: follow its cycles in place, so no second copy of the table is made.
+        std::vector<bool> placed(n, false);
+        std::vector<std::string> held(sz(cols_));
+        for (std::size_t start = 0; start < n; ++start) {
+            if (placed[start] || order[start] == static_cast<int>(start)) {
+                placed[start] = true;
+                continue;
+            }
+            for (int c = 0; c < cols_; ++c)
+                held[sz(c)] = std::move(cell(c, first + static_cast<int>(start)));
+            std::size_t at = start;
+            for (;;) {
+                placed[at] = true;
+                const std::size_t from = sz(order[at]);
+                if (from == start) {
+                    for (int c = 0; c < cols_; ++c)
+                        cell(c, first + static_cast<int>(at)) = std::move(held[sz(c)]);
+                    break;
+                }
+                for (int c = 0; c < cols_; ++c)
+                    cell(c, first + static_cast<int>(at)) = std::move(cell(c, first + static_cast<int>(from)));
+                at = from;
+            }
+        }
+        return;
+    }
     std::vector<std::string> block;
     block.reserve(order.size() * sz(cols_));
     for (int old : order)

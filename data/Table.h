@@ -23,6 +23,8 @@ public:
     void setSize(int cols, int rows);
     void setColCount(int cols) { setSize(cols, rows_); }
     void setRowCount(int rows);
+    // Room for `rows` rows without moving the cells again.
+    void reserveRows(int rows);
 
     const std::string& cell(int col, int row) const { return cells_[index(col, row)]; }
     std::string& cell(int col, int row) { return cells_[index(col, row)]; }

@@ -239,9 +239,13 @@ bool sortStore(Table& store) {
         rows.push_back({parseStoreKey(key), r});
     }
     auto less = [&store](const KeyedRow& a, const KeyedRow& b) { return storeLess(store, a, b); };
-    if (!blanks && std::is_sorted(rows.begin(), rows.end(), less))
+    // Rows put straight into the store are appended to a sorted store: sort just the tail
+    // and merge it in, instead of sorting everything again.
+    const auto sortedEnd = std::is_sorted_until(rows.begin(), rows.end(), less);
+    if (!blanks && sortedEnd == rows.end())
         return false;
-    std::sort(rows.begin(), rows.end(), less);
+    std::sort(sortedEnd, rows.end(), less);
+    std::inplace_merge(rows.begin(), sortedEnd, rows.end(), less);
     std::vector<int> order;
     order.reserve(rows.size());
     for (const KeyedRow& row : rows)

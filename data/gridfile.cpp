@@ -152,7 +152,11 @@ void parseGrid(Table& table, std::string_view bytes, const std::string& path) {
             !parseInt(line.substr(comma + 1), rows) || cols < 1 || rows < 1 || cols > kMaxGridCols ||
             rows > kMaxGridRows || cols * rows > kMaxGridCells)
             throw GridFileError(corrupt);
-        table.setSize(static_cast<int>(cols), static_cast<int>(rows));
+        // Leave room for rows added later (a repeat adds thousands at once) so that growing
+        // the table does not move every cell.
+        table.setColCount(static_cast<int>(cols));
+        table.reserveRows(static_cast<int>(rows + std::max<long long>(rows / 8, 8192)));
+        table.setRowCount(static_cast<int>(rows));
     }
     if (table.colCount() < 1 || table.rowCount() < 1)
         throw GridFileError(corrupt);

@@ -51,6 +51,13 @@ TEST(Table, SelectRowsReordersAndDropsTheUnlisted) {
     EXPECT_EQ(t.cell(1, 1), "x4");
 }
 
+TEST(Table, SelectRowsWithEveryRowReordersInPlace) {
+    Table t = numbered(7);
+    t.selectRows(1, {2, 0, 1, 3, 5, 4}); // a cycle of three, a fixed row and a swap
+    EXPECT_EQ(column0(t), "0;3;1;2;4;6;5;");
+    EXPECT_EQ(t.cell(1, 5), "x6");
+}
+
 TEST(Table, ReplaceRowsGrowsOrShrinksTheRange) {
     Table t = numbered(4);
     t.replaceRows(1, 1, {"a", "b", "c", "d"});
