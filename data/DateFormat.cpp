@@ -1,5 +1,6 @@
 #include "data/DateFormat.h"
 
+#include "data/DatePattern.h"
 #include "data/DateTime.h"
 
 #include <cstddef>
@@ -8,14 +9,7 @@ namespace orvella {
 
 namespace {
 
-// Formats may name other formats (ddddd, t, c ...); a locale whose format names itself must
-// not recurse for ever.
-constexpr int kMaxNesting = 3;
-
-// Only ASCII letters fold, so the bytes of UTF-8 names and literals pass through untouched.
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+using namespace datepattern;
 
 bool equalNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -24,38 +18,6 @@ bool equalNoCase(std::string_view a, std::string_view b) {
         if (lowerAscii(a[i]) != lowerAscii(b[i]))
             return false;
     return true;
-}
-
-bool hasNoCase(std::string_view s, std::size_t pos, std::string_view word) {
-    return pos <= s.size() && equalNoCase(s.substr(pos, word.size()), word);
-}
-
-// The end of the quoted text that starts at pos, or the end of the pattern when it is open.
-std::size_t quoteEnd(std::string_view s, std::size_t pos) {
-    const std::size_t end = s.find(s[pos], pos + 1);
-    return end == std::string_view::npos ? s.size() : end;
-}
-
-bool isQuote(char c) {
-    return c == '\'' || c == '"';
-}
-
-// The length of the am/pm element at pos, or 0.
-std::size_t amPmLength(std::string_view s, std::size_t pos) {
-    for (std::string_view word : {"am/pm", "a/p", "ampm"})
-        if (hasNoCase(s, pos, word))
-            return word.size();
-    return 0;
-}
-
-bool hasAmPm(std::string_view pattern) {
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (isQuote(pattern[i]))
-            i = quoteEnd(pattern, i);
-        else if (amPmLength(pattern, i) > 0)
-            return true;
-    }
-    return false;
 }
 
 void appendNumber(std::string& out, int value, std::size_t digits) {

@@ -209,4 +209,11 @@ std::string rebuildReport(const std::vector<std::string>& added) {
     return "The following categories were added: \" " + joined(added) + "\".";
 }
 
+std::vector<std::string> readSortedCategories(const std::string& path) {
+    std::vector<std::string> items = readCategoryFile(path).value_or(std::vector<std::string>{});
+    std::stable_sort(items.begin(), items.end(),
+                     [](const std::string& a, const std::string& b) { return categoryLess(a, b); });
+    return items;
+}
+
 } // namespace orvella

@@ -16,6 +16,8 @@ inline constexpr const char* kCategorySelectionFile = "category.yyy";
 // The lines of a category file as they are, neither trimmed nor de-duplicated; nothing when
 // the file does not exist. Raises "Cannot open file <path>" when it exists but cannot be read.
 std::optional<std::vector<std::string>> readCategoryFile(const std::string& path);
+// The category list of a file sorted as the category editor sorts it; empty when absent.
+std::vector<std::string> readSortedCategories(const std::string& path);
 // Writes every line followed by CR LF. Raises "Cannot create file <path>".
 void writeCategoryFile(const std::string& path, const std::vector<std::string>& lines);
 

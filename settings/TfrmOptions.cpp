@@ -5,7 +5,7 @@
 #include "platform/Prompts.h"
 #include "platform/QtText.h"
 #include "settings/AutostartEntry.h"
-#include "settings/CategoryList.h"
+#include "organise/categories.h"
 #include "settings/ColourPanel.h"
 #include "settings/OptionConversions.h"
 #include "settings/QtAudioBackend.h"

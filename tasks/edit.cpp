@@ -9,7 +9,7 @@
 #include "platform/Prompts.h"
 #include "platform/QtDates.h"
 #include "platform/QtText.h"
-#include "settings/CategoryList.h"
+#include "organise/categories.h"
 #include "tasks/Recur.h"
 #include "tasks/Timebar.h"
 #include "tasks/editformats.h"

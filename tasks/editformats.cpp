@@ -1,5 +1,7 @@
 #include "tasks/editformats.h"
 
+#include "data/DatePattern.h"
+
 #include <cstddef>
 #include <utility>
 
@@ -7,47 +9,7 @@ namespace orvella {
 
 namespace {
 
-// Formats may name other formats; one that names itself must not recurse for ever.
-constexpr int kMaxNesting = 3;
-
-char lowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool isQuote(char c) {
-    return c == '\'' || c == '"';
-}
-
-std::size_t quoteEnd(std::string_view s, std::size_t pos) {
-    const std::size_t end = s.find(s[pos], pos + 1);
-    return end == std::string_view::npos ? s.size() : end;
-}
-
-bool hasNoCase(std::string_view s, std::size_t pos, std::string_view word) {
-    if (pos + word.size() > s.size())
-        return false;
-    for (std::size_t i = 0; i < word.size(); ++i)
-        if (lowerAscii(s[pos + i]) != word[i])
-            return false;
-    return true;
-}
-
-std::size_t amPmLength(std::string_view s, std::size_t pos) {
-    for (std::string_view word : {"am/pm", "a/p", "ampm"})
-        if (hasNoCase(s, pos, word))
-            return word.size();
-    return 0;
-}
-
-bool hasAmPm(std::string_view pattern) {
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (isQuote(pattern[i]))
-            i = quoteEnd(pattern, i);
-        else if (amPmLength(pattern, i) > 0)
-            return true;
-    }
-    return false;
-}
+using namespace datepattern;
 
 // The Qt format being written. Literal text goes in quotes (a quote doubled); literals that
 // follow each other share one pair of quotes, since two pairs side by side read as a quote.

@@ -1,5 +1,5 @@
 #include "data/Utility.h"
-#include "settings/CategoryList.h"
+#include "organise/categories.h"
 #include "settings/ChimeSynth.h"
 #include "settings/SoundPlayer.h"
 #include "tests/settings/FakeAudio.h"
