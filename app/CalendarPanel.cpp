@@ -26,6 +26,11 @@ CalendarPanel::CalendarPanel(QWidget* parent) : QWidget(parent) {
                 cal1DateChange();
         });
         connect(grid, &QCalendarWidget::currentPageChanged, this, [this] { cal1MonthChange(); });
+        connect(grid, &QCalendarWidget::activated, this, [this, i] {
+            if (i != current_)
+                cal1Click(i);
+            emit dayDoubleClicked();
+        });
     }
 }
 

@@ -50,6 +50,8 @@ signals:
     // The current calendar's date changed: the day view follows.
     void dateSelected(const QDate& date);
     void calendarClicked();
+    // A day was double clicked (its calendar is current with that day by then).
+    void dayDoubleClicked();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

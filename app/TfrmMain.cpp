@@ -164,6 +164,7 @@ void TfrmMain::buildPanels() {
         return cal1DrawCell(cal, date, selected, inMonth);
     });
     connect(pnlCalendars, &CalendarPanel::dateSelected, this, &TfrmMain::showSelectedDate);
+    connect(pnlCalendars, &CalendarPanel::dayDoubleClicked, this, &TfrmMain::cal1CellDblClick);
 
     auto* dayView = new QWidget(pnlTasks);
     auto* dayColumn = new QVBoxLayout(dayView);
@@ -353,6 +354,14 @@ void TfrmMain::showSelectedDate(const QDate& date) {
     UpdateLabels(pnlCalendars->current());
     TrayIcon_->setHint(QStringLiteral("Today is ") +
                        toQt(formatDateTime("dddddd", env_.clock.today(), env_.formats)));
+}
+
+// A double click on a day edits its selected task, or adds one when the day has none.
+void TfrmMain::cal1CellDblClick() {
+    if (!dayTasks.cell(DayCol::Time, 1).empty())
+        btEditClick(TaskCommand::DayToolbar);
+    else
+        btAddClick(true);
 }
 
 void TfrmMain::Today1Click() {

@@ -106,6 +106,7 @@ public:
 
     // The calendars and the day view.
     void Today1Click();
+    void cal1CellDblClick();
     void UpdateLabels(int calendar);
     void UpdateStatusClock();
     void ColorAllCalendars(bool all);

@@ -6,12 +6,14 @@
 #include "data/gridfile.h"
 #include "platform/QtDates.h"
 #include "platform/TrayIcon.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WaitFor.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -177,6 +179,28 @@ TEST_F(MainWindowTest, HeadingsCountTheTasks) {
     w->calendars().select(1, dateOfSerial(today() + 1));
     EXPECT_FALSE(lblDate->text().contains(QStringLiteral("tasks")));
     EXPECT_EQ(w->dayTasks.cell(DayCol::What, 1), "c");
+}
+
+TEST_F(MainWindowTest, ADoubleClickOnADayAddsOrEditsItsTask) {
+    data.write(kStoreFile, storeFile({{key(1, 101), "tomorrow"}}));
+    data.write(kTodoFile, formatGrid(newTodoTable()));
+    auto w = create();
+    w->show();
+    test::ScriptedDialogs dialogs;
+    CalendarGrid* grid = w->calendars().calendar(1)->grid();
+    std::vector<QString> notes; // what the edit dialog opened with
+    auto seeNotes = [&](QDialog& d) {
+        notes.push_back(d.findChild<QPlainTextEdit*>(QStringLiteral("memMain"))->toPlainText());
+        return static_cast<int>(QDialog::Rejected);
+    };
+    dialogs.answerModal(seeNotes);
+    emit grid->activated(grid->selectedDate()); // today has no task: a new one
+    dialogs.answerModal(seeNotes);
+    w->calendars().select(1, dateOfSerial(today() + 1));
+    emit grid->activated(grid->selectedDate()); // tomorrow's task is edited
+    EXPECT_EQ(notes, (std::vector<QString>{QString(), QStringLiteral("tomorrow")}));
+    EXPECT_EQ(dialogs.modalForms(), (QStringList{QStringLiteral("frmEdit"), QStringLiteral("frmEdit")}));
+    EXPECT_EQ(dialogs.unanswered(), 0);
 }
 
 TEST_F(MainWindowTest, TheCloseButtonCanHideTheProgramInstead) {
