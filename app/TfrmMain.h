@@ -7,6 +7,7 @@
 #include "organise/NoFilterYet.h"
 #include "settings/OptionValues.h"
 #include "settings/SettingsStore.h"
+#include "tasks/spelling.h"
 
 #include "platform/MonthCalendar.h"
 
@@ -218,6 +219,10 @@ private:
 
     void buildTaskCommands();
     std::unique_ptr<TfrmEdit> newEditDialog();
+    // Loaded at the first use, since a dictionary takes a moment to read.
+    const SpellDictionary* spellDictionary();
+    std::unique_ptr<SpellDictionary> speller_;
+    bool spellerLoaded_ = false;
     QTableView* focusedGrid() const;
     void focusGrid(QTableView* grid);
     int currentRow(QTableView* grid) const;

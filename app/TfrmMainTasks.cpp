@@ -2,10 +2,13 @@
 #include "app/CalendarPanel.h"
 #include "app/CalendarRules.h"
 #include "app/TfrmMain.h"
+#include "platform/HunspellDictionary.h"
+
 #include "data/DateFormat.h"
 #include "data/gridfile.h"
 #include "organise/filter.h"
 #include "organise/listbox.h"
+#include "platform/HunspellDictionary.h"
 #include "platform/Prompts.h"
 #include "platform/QtText.h"
 #include "platform/TableModel.h"
@@ -209,6 +212,14 @@ void TfrmMain::afterTaskChange() {
     ColorAllCalendars(false);
 }
 
+const SpellDictionary* TfrmMain::spellDictionary() {
+    if (!spellerLoaded_) {
+        speller_ = openSpellDictionary(env_.dataFolder);
+        spellerLoaded_ = true;
+    }
+    return speller_.get();
+}
+
 std::unique_ptr<TfrmEdit> TfrmMain::newEditDialog() {
     TfrmEdit::Environment env{
         env_.clock,
@@ -222,7 +233,8 @@ std::unique_ptr<TfrmEdit> TfrmMain::newEditDialog() {
             if (frmComplete_)
                 frmComplete_->AddToCompleteGrid(record);
         },
-        [this] { return frmFilter_ && editCategories(this, env_.dataFolder, gridStore, *frmFilter_); }};
+        [this] { return frmFilter_ && editCategories(this, env_.dataFolder, gridStore, *frmFilter_); },
+        spellDictionary()};
     auto dialog = std::make_unique<TfrmEdit>(std::move(env), this);
     dialog->setLooks(lblDate->font(), lblDate->palette(), memWhat->font());
     return dialog;

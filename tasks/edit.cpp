@@ -9,8 +9,8 @@
 #include "platform/Prompts.h"
 #include "platform/QtDates.h"
 #include "platform/QtText.h"
-#include "organise/categories.h"
 #include "tasks/Recur.h"
+#include "tasks/SpellCheck.h"
 #include "tasks/Timebar.h"
 #include "tasks/editformats.h"
 #include "tasks/recurrence.h"
@@ -236,6 +236,17 @@ void TfrmEdit::buildControls() {
     body->addWidget(pnlMain, 0, 0);
     body->addWidget(pnlComplete, 0, 0);
 
+    // The spelling buttons show when a dictionary was found.
+    btSpell1->setVisible(env_.speller != nullptr);
+    btSpell2->setVisible(env_.speller != nullptr);
+    connect(btSpell1, &QPushButton::clicked, this, [this] {
+        if (env_.speller)
+            checkSpelling(*memMain, *env_.speller, this);
+    });
+    connect(btSpell2, &QPushButton::clicked, this, [this] {
+        if (env_.speller)
+            checkSpelling(*memComplete, *env_.speller, this);
+    });
     connect(btOK, &QPushButton::clicked, this, &TfrmEdit::btOKClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btComplete, &QPushButton::clicked, this, &TfrmEdit::btCompleteClick);

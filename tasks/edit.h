@@ -4,6 +4,7 @@
 #include "data/FormatSettings.h"
 #include "data/Table.h"
 #include "tasks/completion.h"
+#include "tasks/spelling.h"
 #include "tasks/taskedit.h"
 
 #include <QDialog>
@@ -46,6 +47,8 @@ public:
         std::function<void(const CompletionRecord&)> addCompletion;
         // The category editor over "category.xxx"; true when it was confirmed.
         std::function<bool()> editCategories;
+        // The spelling dictionary; the spelling buttons are hidden without one.
+        const SpellDictionary* speller = nullptr;
     };
 
     explicit TfrmEdit(Environment env, QWidget* parent = nullptr);
