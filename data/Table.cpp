@@ -41,7 +41,9 @@ void Table::setRowCount(int rows) {
     rows_ = rows;
 }
 
-void Table::reserveRows(int rows) { cells_.reserve(sz(std::max(rows, 0)) * sz(cols_)); }
+void Table::reserveRows(int rows) {
+    cells_.reserve(sz(std::max(rows, 0)) * sz(cols_));
+}
 
 bool Table::isRowEmpty(int row) const {
     for (int c = 0; c < cols_; ++c)
@@ -111,7 +113,8 @@ void Table::selectRows(int first, const std::vector<int>& order) {
                     break;
                 }
                 for (int c = 0; c < cols_; ++c)
-                    cell(c, first + static_cast<int>(at)) = std::move(cell(c, first + static_cast<int>(from)));
+                    cell(c, first + static_cast<int>(at)) =
+                        std::move(cell(c, first + static_cast<int>(from)));
                 at = from;
             }
         }
@@ -125,6 +128,26 @@ void Table::selectRows(int first, const std::vector<int>& order) {
     setRowCount(first + static_cast<int>(order.size()));
     std::move(block.begin(), block.end(),
               cells_.begin() + static_cast<std::ptrdiff_t>(sz(first) * sz(cols_)));
+}
+
+void Table::mergeRows(int first, int prefix, const std::vector<int>& order) {
+    const int n = static_cast<int>(order.size());
+    // The rows merged in are taken out first; the others move down into their places.
+    std::vector<std::string> taken;
+    taken.reserve(sz(n - prefix) * sz(cols_));
+    for (int r = prefix; r < n; ++r)
+        for (int c = 0; c < cols_; ++c)
+            taken.push_back(std::move(cell(c, first + r)));
+    for (int w = n - 1; w >= 0; --w) {
+        const int from = order[sz(w)];
+        if (from == w && from < prefix)
+            continue;
+        for (int c = 0; c < cols_; ++c) {
+            std::string& target = cell(c, first + w);
+            target = from < prefix ? std::move(cell(c, first + from))
+                                   : std::move(taken[sz(from - prefix) * sz(cols_) + sz(c)]);
+        }
+    }
 }
 
 void Table::replaceRows(int first, int count, std::vector<std::string>&& block) {

@@ -49,6 +49,11 @@ public:
     // first+i is old row first+order[i], and the table ends after the last listed row.
     void selectRows(int first, const std::vector<int>& order);
 
+    // Reorders rows from `first` on like selectRows with every row listed, for an order that
+    // keeps rows first..first+prefix-1 in their order (the other rows merged in among them):
+    // rows only move towards the end, so this walks the table once from the back.
+    void mergeRows(int first, int prefix, const std::vector<int>& order);
+
     // Replaces rows [first, first+count) with the rows of `block` (same column count).
     void replaceRows(int first, int count, std::vector<std::string>&& block);
 

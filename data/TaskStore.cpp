@@ -244,13 +244,17 @@ bool sortStore(Table& store) {
     const auto sortedEnd = std::is_sorted_until(rows.begin(), rows.end(), less);
     if (!blanks && sortedEnd == rows.end())
         return false;
+    const int prefix = static_cast<int>(sortedEnd - rows.begin());
     std::sort(sortedEnd, rows.end(), less);
     std::inplace_merge(rows.begin(), sortedEnd, rows.end(), less);
     std::vector<int> order;
     order.reserve(rows.size());
     for (const KeyedRow& row : rows)
         order.push_back(row.index - 1);
-    store.selectRows(1, order);
+    if (blanks)
+        store.selectRows(1, order);
+    else
+        store.mergeRows(1, prefix, order);
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
 #include <vector>
 
 namespace orvella {
@@ -173,6 +175,54 @@ TEST(SortStore, OrdersByKeyThenByTheFollowingColumns) {
               (Keys{"9.500", "11.101", "11.101", "11.102", "11.999", "11.1000"}));
     EXPECT_EQ(column(store, StoreCol::Time)[1], "a");
     EXPECT_FALSE(sortStore(store));
+}
+
+TEST(SortStore, RowsAppendedToASortedStoreGoInTheirPlaces) {
+    Table store = storeOf({{"10.101", "9:00", "", "a", "No"},
+                           {"12.101", "9:00", "", "c", "No"},
+                           {"14.101", "9:00", "", "e", "No"}});
+    for (const char* key : {"15.100", "11.100", "13.100", "12.101", "9.100"}) {
+        const int r = store.appendRow();
+        store.setCell(StoreCol::Key, r, key);
+        store.setCell(StoreCol::Time, r, "8:00");
+    }
+    EXPECT_TRUE(sortStore(store));
+    EXPECT_EQ(column(store, StoreCol::Key),
+              (Keys{"9.100", "10.101", "11.100", "12.101", "12.101", "13.100", "14.101", "15.100"}));
+    EXPECT_EQ(column(store, StoreCol::Time)[3], "8:00"); // equal keys: by Time
+    EXPECT_EQ(column(store, StoreCol::What)[4], "c");
+}
+
+TEST(SortStore, AnyStoreComesOutInOrderWithEveryRowKept) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 100; ++round) {
+        std::vector<Row> rows;
+        const int sorted = static_cast<int>(random() % 20);
+        for (int i = 0; i < sorted; ++i)
+            rows.push_back({makeStoreKey(100 + i, 101), "9:00", "", std::to_string(i), "No"});
+        for (int i = static_cast<int>(random() % 20); i > 0; --i)
+            rows.push_back({random() % 8 ? makeStoreKey(95 + static_cast<int>(random() % 30), 100) : "",
+                            std::to_string(random() % 3), "", "added", "No"});
+        Table store = storeOf(rows);
+        std::multiset<std::string> before;
+        for (int r = 1; r < store.rowCount(); ++r)
+            if (!store.cell(StoreCol::Key, r).empty())
+                before.insert(store.cell(StoreCol::Key, r) + "|" + store.cell(StoreCol::Time, r) + "|" +
+                              store.cell(StoreCol::What, r));
+        sortStore(store);
+        std::multiset<std::string> after;
+        for (int r = 1; r < store.rowCount(); ++r) {
+            after.insert(store.cell(StoreCol::Key, r) + "|" + store.cell(StoreCol::Time, r) + "|" +
+                         store.cell(StoreCol::What, r));
+            if (r > 1) {
+                const StoreKey a = parseStoreKey(store.cell(StoreCol::Key, r - 1));
+                const StoreKey b = parseStoreKey(store.cell(StoreCol::Key, r));
+                ASSERT_TRUE(a < b ||
+                            (a == b && store.cell(StoreCol::Time, r - 1) <= store.cell(StoreCol::Time, r)));
+            }
+        }
+        EXPECT_EQ(after, before);
+    }
 }
 
 TEST(SortStore, KeepsTheOrderOfDaysWithMoreThan900Tasks) {

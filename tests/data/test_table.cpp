@@ -58,6 +58,15 @@ TEST(Table, SelectRowsWithEveryRowReordersInPlace) {
     EXPECT_EQ(t.cell(1, 5), "x6");
 }
 
+TEST(Table, MergeRowsMovesAppendedRowsInAmongTheOthers) {
+    Table t = numbered(7); // rows 1-4 stay in order, rows 5 and 6 go in among them
+    t.mergeRows(1, 4, {4, 0, 1, 5, 2, 3});
+    EXPECT_EQ(column0(t), "0;5;1;2;6;3;4;");
+    EXPECT_EQ(t.cell(1, 4), "x6");
+    t.mergeRows(1, 4, {0, 1, 2, 3, 4, 5}); // merged rows that keep their places keep their cells
+    EXPECT_EQ(column0(t), "0;5;1;2;6;3;4;");
+}
+
 TEST(Table, ReplaceRowsGrowsOrShrinksTheRange) {
     Table t = numbered(4);
     t.replaceRows(1, 1, {"a", "b", "c", "d"});
