@@ -1,7 +1,8 @@
 // Loading, saving and looking up the store of date tasks, each beside its baseline in the
 // same run; the ratios at the end are what the targets are stated in.
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLA_BENCH=ON -DBUILD_TESTING=OFF
-//   cmake --build build-bench --target bench_store && build-bench/bench/bench_store
+//   cmake --build build-bench --target bench_store
+//   build-bench/bench/bench_store --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 #include "data/DateTime.h"
 #include "data/TaskStore.h"
 #include "data/gridfile.h"
@@ -196,8 +197,16 @@ class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs)
-            times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+        // With --benchmark_repetitions the median stands for the operation; else the one run.
+        for (const Run& r : runs) {
+            const std::string name = r.run_name.str();
+            if (r.aggregate_name == "median")
+                medians_[name] = r.GetAdjustedRealTime();
+            else if (r.aggregate_name.empty())
+                times_[name] = r.GetAdjustedRealTime();
+        }
+        for (const auto& [name, time] : medians_)
+            times_[name] = time;
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
@@ -219,6 +228,7 @@ public:
 
 private:
     std::map<std::string, double> times_;
+    std::map<std::string, double> medians_;
 };
 
 } // namespace
