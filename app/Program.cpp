@@ -57,7 +57,7 @@ std::optional<int> Program::start() {
     auto* frmOptions =
         new TfrmOptions(TfrmOptions::Environment{*settings_, fromQt(dataFolder_)}, main_.get());
     main_->attachOptionsDialog(frmOptions);
-    auto* frmComplete = new TfrmComplete(fromQt(dataFolder_), formats_, main_.get());
+    auto* frmComplete = new TfrmComplete(fromQt(dataFolder_), formats_, clock, main_.get());
     main_->attachCompleteDialog(frmComplete);
 
     instance_->ready();

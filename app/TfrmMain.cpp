@@ -7,6 +7,7 @@
 #include "app/WindowLayout.h"
 #include "data/DataFiles.h"
 #include "data/DateFormat.h"
+#include "data/GridSort.h"
 #include "data/Utility.h"
 #include "data/gridfile.h"
 #include "organise/FilterIcons.h"

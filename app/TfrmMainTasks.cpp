@@ -5,6 +5,7 @@
 #include "platform/HunspellDictionary.h"
 
 #include "data/DateFormat.h"
+#include "data/GridSort.h"
 #include "data/gridfile.h"
 #include "organise/filter.h"
 #include "organise/listbox.h"

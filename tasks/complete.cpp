@@ -1,5 +1,6 @@
 #include "tasks/complete.h"
 
+#include "data/GridSort.h"
 #include "data/Prompter.h"
 #include "data/Utility.h"
 #include "data/gridfile.h"
@@ -43,8 +44,9 @@ QLabel* caption(QWidget* parent, const char* name, const char* text) {
 
 } // namespace
 
-TfrmComplete::TfrmComplete(const std::string& dataFolder, const FormatSettings& formats, QWidget* parent)
-    : QDialog(parent), path_(joinPath(dataFolder, kCompletedFile)), formats_(formats),
+TfrmComplete::TfrmComplete(const std::string& dataFolder, const FormatSettings& formats, const Clock& clock,
+                           QWidget* parent)
+    : QDialog(parent), path_(joinPath(dataFolder, kCompletedFile)), formats_(formats), clock_(clock),
       list_(newCompletedTable()) {
     setObjectName(QStringLiteral("frmComplete"));
     setWindowTitle(QStringLiteral("Completed Tasks"));
@@ -91,6 +93,15 @@ TfrmComplete::TfrmComplete(const std::string& dataFolder, const FormatSettings& 
     grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // A heading click sorts by that column, the dates as dates; a second click reverses it.
+    connect(grid->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        QHeaderView* header = grid->horizontalHeader();
+        const bool ascending =
+            header->sortIndicatorSection() != column || header->sortIndicatorOrder() == Qt::DescendingOrder;
+        sortGridRows(list_, column, ascending, false, formats_, clock_);
+        header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+        model_->reload();
+    });
     grid->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

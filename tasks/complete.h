@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Clock.h"
+
 #include "data/FormatSettings.h"
 #include "data/Table.h"
 #include "tasks/completion.h"
@@ -26,7 +28,8 @@ class TfrmComplete : public QDialog {
     Q_OBJECT
 
 public:
-    TfrmComplete(const std::string& dataFolder, const FormatSettings& formats, QWidget* parent = nullptr);
+    TfrmComplete(const std::string& dataFolder, const FormatSettings& formats, const Clock& clock,
+                 QWidget* parent = nullptr);
     ~TfrmComplete() override;
 
     // The live options: whether deleting asks first. Without them it asks.
@@ -57,6 +60,7 @@ private:
 
     std::string path_;
     const FormatSettings& formats_;
+    const Clock& clock_;
     const OptionValues* options_ = nullptr;
     Table list_;
     int memoRow_ = -1;

@@ -1,5 +1,6 @@
 #include "app/CalendarRules.h"
 #include "data/DateTime.h"
+#include "data/GridSort.h"
 
 #include <gtest/gtest.h>
 

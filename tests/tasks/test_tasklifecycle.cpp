@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -86,7 +87,7 @@ protected:
         installEmptyDataFiles(data.path());
         w = std::make_unique<TfrmMain>(TfrmMain::Environment{data.path(), settings, clock, formats});
         w->setTaskFilter(&all);
-        complete = new TfrmComplete(data.path(), formats, w.get());
+        complete = new TfrmComplete(data.path(), formats, clock, w.get());
         w->attachCompleteDialog(complete);
         w->show();
     }
@@ -440,6 +441,31 @@ TEST_F(TaskLifecycleTest, DeletingACompletedRowAsksWhenTheSettingSaysSo) {
     EXPECT_EQ(prompts.texts(BoxKind::Confirm), std::vector<std::string>{"Really delete?"});
     ASSERT_EQ(complete->list().rowCount(), 2);
     EXPECT_EQ(complete->list().cell(CompCol::What, 1), "first");
+}
+
+} // namespace
+} // namespace orvella
+
+namespace orvella {
+namespace {
+
+TEST(CompletedTaskWindow, AHeadingClickSortsDatesAsDates) {
+    test::TempFolder data;
+    const FormatSettings formats = FormatSettings::enUS();
+    const FixedClock clock(encodeDate(2004, 2, 12) + 0.5);
+    TfrmComplete window(data.path(), formats, clock);
+    // Added oldest last, so the list is newest first; as text "9/1/2003" sorts after "12/...".
+    for (const int day : {encodeDate(2003, 9, 1), encodeDate(2003, 12, 5), encodeDate(2004, 1, 20)})
+        window.AddToCompleteGrid({day + 0.5, 0.5, "", "To-do task", "what", ""});
+    auto* grid = window.findChild<QTableView*>(QStringLiteral("grid"));
+    ASSERT_TRUE(grid);
+    emit grid->horizontalHeader()->sectionClicked(0);
+    std::vector<std::string> dates;
+    for (int r = 1; r < window.list().rowCount(); ++r)
+        dates.push_back(window.list().cell(0, r).substr(0, window.list().cell(0, r).find(' ')));
+    EXPECT_EQ(dates, (std::vector<std::string>{"9/1/2003", "12/5/2003", "1/20/2004"}));
+    emit grid->horizontalHeader()->sectionClicked(0);
+    EXPECT_EQ(window.list().cell(0, 1).substr(0, 9), "1/20/2004");
 }
 
 } // namespace
