@@ -59,26 +59,26 @@ Colour fromQColor(const QColor& colour) {
            (static_cast<Colour>(rgb.blue()) << 16);
 }
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(toQt(spec.face));
-    font.setPointSize(fontSizeInRange(spec.size));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+QFont toQFont(const FontSpec& stored) {
+    QFont font(toQt(stored.face));
+    font.setPointSize(fontSizeInRange(stored.size));
+    font.setBold(stored.bold);
+    font.setItalic(stored.italic);
+    font.setUnderline(stored.underline);
+    font.setStrikeOut(stored.strikeOut);
     return font;
 }
 
 FontSpec fromQFont(const QFont& font) {
-    FontSpec spec;
-    spec.face = fromQt(font.family());
+    FontSpec stored;
+    stored.face = fromQt(font.family());
     const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
-    spec.size = fontSizeInRange(static_cast<int>(std::lround(points)));
-    spec.bold = font.bold();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.strikeOut = font.strikeOut();
-    return spec;
+    stored.size = fontSizeInRange(static_cast<int>(std::lround(points)));
+    stored.bold = font.bold();
+    stored.italic = font.italic();
+    stored.underline = font.underline();
+    stored.strikeOut = font.strikeOut();
+    return stored;
 }
 
 } // namespace orvella

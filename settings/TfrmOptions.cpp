@@ -2,10 +2,10 @@
 
 #include "data/Prompter.h"
 #include "data/Utility.h"
+#include "organise/categories.h"
 #include "platform/Prompts.h"
 #include "platform/QtText.h"
 #include "settings/AutostartEntry.h"
-#include "organise/categories.h"
 #include "settings/ColourPanel.h"
 #include "settings/OptionConversions.h"
 #include "settings/QtAudioBackend.h"
