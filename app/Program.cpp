@@ -14,6 +14,7 @@
 #include "tasks/complete.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLocale>
 
 namespace orvella {
@@ -27,6 +28,11 @@ std::optional<int> Program::start() {
     QApplication::setOrganizationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationDisplayName(QString::fromLatin1(kProgramName));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The default fonts are named after the Windows faces; where a face is missing, the
+    // desktop's own face stands in (the settings keep the name).
+    for (const QString& face : {QStringLiteral("Ms Sans Serif"), QStringLiteral("MS Sans Serif")})
+        if (!QFontDatabase::hasFamily(face))
+            QFont::insertSubstitution(face, QApplication::font().family());
 
     dataFolder_ = DataFolder::locate();
     instance_ = std::make_unique<SingleInstance>(SingleInstance::keyForDataFolder(dataFolder_));
